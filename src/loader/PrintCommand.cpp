@@ -1,0 +1,38 @@
+#include "PrintCommand.h"
+
+#include "ProfileFile.h"
+#include "ProfilePrint.h"
+
+namespace v72 {
+
+namespace {
+
+class StreamReporter : public ProfileReporter {
+ public:
+  explicit StreamReporter(std::FILE* err) : err_(err) {}
+  void ReportProfileFailure(ProfileFailure, const QString& text) override {
+    std::fprintf(err_, "%s\n", text.toLocal8Bit().constData());
+  }
+
+ private:
+  std::FILE* err_;
+};
+
+}  // namespace
+
+int RunPrintCommand(const LoaderOptions& options, std::FILE* out, std::FILE* err) {
+  if (options.files.isEmpty()) {
+    std::fprintf(err, "No profile file given.\n");
+    return ExitNoArgument;
+  }
+  KeyProfile profile;
+  MacroLibrary library;
+  StreamReporter reporter(err);
+  if (!ReadProfileFile(options.ProfilePath(), profile, &library, ProfileProgram::Loader, reporter))
+    return ExitRefusedFile;
+  const QByteArray text = options.json ? ProfileJson(profile, library) : ProfileText(profile, library);
+  std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), out);
+  return std::fflush(out) == 0 ? ExitOk : ExitUsage;
+}
+
+}  // namespace v72

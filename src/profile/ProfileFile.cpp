@@ -1,0 +1,204 @@
+#include "ProfileFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "ProfileState.h"
+#include "ProfileText.h"
+
+namespace v72 {
+
+namespace {
+
+std::uint16_t ReadU16(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+void PutU16(char* p, std::uint16_t v) {
+  p[0] = static_cast<char>(v & 0xFF);
+  p[1] = static_cast<char>(v >> 8);
+}
+
+// A 256-unit text field: up to its zero unit; a field without one reads as its first
+// MaxTextUnits units so the text always fits back with its terminator.
+std::u16string ReadTextField(const std::uint8_t* p) {
+  std::u16string text;
+  for (std::size_t i = 0; i < TextFieldUnits; ++i) {
+    const char16_t u = ReadU16(p + 2 * i);
+    if (u == 0) return text;
+    text.push_back(u);
+  }
+  text.resize(SafeCutLength(text, MaxTextUnits));
+  return text;
+}
+
+// The text, cut to what the field holds, then zero units to the end of the field.
+void PutTextField(char* p, std::u16string_view text) {
+  if (const std::size_t zero = text.find(u'\0'); zero != std::u16string_view::npos)
+    text = text.substr(0, zero);
+  const std::size_t n = SafeCutLength(text, MaxTextUnits);
+  for (std::size_t i = 0; i < n; ++i) PutU16(p + 2 * i, text[i]);
+}
+
+}  // namespace
+
+QString ProfileFailureText(ProfileFailure failure, ProfileProgram program) {
+  switch (failure) {
+    case ProfileFailure::OpenForWrite:
+      return QStringLiteral("File open for write failed");
+    case ProfileFailure::OpenForRead:
+      return program == ProfileProgram::Loader ? QStringLiteral(".V72 File open for read failed")
+                                               : QStringLiteral("File open for read failed");
+    case ProfileFailure::Unsupported:
+      return QStringLiteral("Unsupported file");
+  }
+  return {};
+}
+
+QByteArray SerializeProfile(const KeyProfile& profile, const MacroLibrary& library) {
+  const std::size_t n = std::min(library.Count(), MaxMacroCount);
+  QByteArray out(static_cast<qsizetype>(ProfileFileSize(n)), '\0');
+  char* p = out.data();
+
+  std::memcpy(p, ProfileMagic, sizeof ProfileMagic);
+  PutU16(p + CountOffset, static_cast<std::uint16_t>(n));
+  for (std::size_t j = 0; j < SlotCount; ++j)
+    PutU16(p + CodesOffset + 2 * j, static_cast<std::uint16_t>(profile.AssignCode[j] & 0xFFFF));
+
+  char* slot = p + HeaderSize;
+  for (const KeySlot& s : profile.keySlots) {
+    std::memcpy(slot, s.action.data(), KeyActionSize);
+    PutTextField(slot + KeyActionSize, s.displayText);
+    slot += SlotRecordSize;
+  }
+
+  char* name = p + FixedPartSize;
+  char* body = name + NameRecordSize * n;
+  for (std::size_t i = 0; i < n; ++i) {
+    const MacroEntry& e = library.At(i);
+    PutTextField(name, e.name);
+    std::memcpy(body, e.body.data(), KeyActionSize);
+    name += NameRecordSize;
+    body += KeyActionSize;
+  }
+  return out;
+}
+
+bool ParseProfile(std::span<const std::uint8_t> bytes, KeyProfile& profile,
+                  std::vector<MacroEntry>* macros) {
+  if (bytes.size() < HeaderSize || std::memcmp(bytes.data(), ProfileMagic, sizeof ProfileMagic) != 0)
+    return false;
+  const std::size_t n = ReadU16(bytes.data() + CountOffset);
+  if (bytes.size() < ProfileFileSize(n)) return false;
+
+  KeyProfile parsed;
+  const std::uint8_t* p = bytes.data();
+  for (std::size_t j = 0; j < SlotCount; ++j)
+    parsed.AssignCode[j] = ReadU16(p + CodesOffset + 2 * j);
+  const std::uint8_t* slot = p + HeaderSize;
+  for (KeySlot& s : parsed.keySlots) {
+    std::copy_n(slot, KeyActionSize, s.action.begin());
+    s.displayText = ReadTextField(slot + KeyActionSize);
+    slot += SlotRecordSize;
+  }
+
+  if (macros) {
+    std::vector<MacroEntry> entries(n);
+    const std::uint8_t* name = p + FixedPartSize;
+    const std::uint8_t* body = name + NameRecordSize * n;
+    for (MacroEntry& e : entries) {
+      e.name = ReadTextField(name);
+      std::copy_n(body, KeyActionSize, e.body.begin());
+      name += NameRecordSize;
+      body += KeyActionSize;
+    }
+    *macros = std::move(entries);
+  }
+  profile = std::move(parsed);
+  return true;
+}
+
+namespace {
+
+// Reads no more than the file can hold: the header first, then exactly the records it
+// announces. Returns false on a read error; a short file yields fewer bytes.
+bool ReadAnnounced(QFile& file, QByteArray& bytes) {
+  auto readUpTo = [&](qsizetype want) {
+    while (bytes.size() < want) {
+      const qsizetype got = bytes.size();
+      bytes.resize(want);
+      const qint64 r = file.read(bytes.data() + got, want - got);
+      if (r < 0) return false;
+      bytes.resize(got + r);
+      if (r == 0) break;
+    }
+    return true;
+  };
+  if (!readUpTo(static_cast<qsizetype>(HeaderSize))) return false;
+  if (bytes.size() < static_cast<qsizetype>(HeaderSize) ||
+      std::memcmp(bytes.constData(), ProfileMagic, sizeof ProfileMagic) != 0)
+    return true;
+  const std::size_t n = ReadU16(reinterpret_cast<const std::uint8_t*>(bytes.constData()) + CountOffset);
+  return readUpTo(static_cast<qsizetype>(ProfileFileSize(n)));
+}
+
+}  // namespace
+
+bool ReadProfileFile(const QString& path, KeyProfile& profile, MacroLibrary* library,
+                     ProfileProgram program, ProfileReporter& reporter) {
+  auto fail = [&](ProfileFailure f) {
+    reporter.ReportProfileFailure(f, ProfileFailureText(f, program));
+    return false;
+  };
+
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return fail(ProfileFailure::OpenForRead);
+  QByteArray bytes;
+  if (!ReadAnnounced(file, bytes)) return fail(ProfileFailure::OpenForRead);
+  file.close();
+
+  std::vector<MacroEntry> macros;
+  const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                           static_cast<std::size_t>(bytes.size()));
+  if (!ParseProfile(view, profile, library ? &macros : nullptr))
+    return fail(ProfileFailure::Unsupported);
+  if (library) library->AppendAll(std::move(macros));
+  return true;
+}
+
+bool WriteProfileFile(const QString& path, const KeyProfile& profile, const MacroLibrary& library,
+                      ProfileReporter& reporter) {
+  auto fail = [&] {
+    reporter.ReportProfileFailure(ProfileFailure::OpenForWrite,
+                                  ProfileFailureText(ProfileFailure::OpenForWrite, ProfileProgram::KeyCfgTool));
+    return false;
+  };
+  // The count field has 16 bits; more macros would be silently dropped from the file.
+  if (library.Count() > MaxMacroCount) return fail();
+
+  const QByteArray bytes = SerializeProfile(profile, library);
+  QSaveFile file(path);
+  // Never fall back to writing the target in place: a failure must leave the old file whole.
+  file.setDirectWriteFallback(false);
+  const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+  if (!ok) {
+    file.cancelWriting();
+    return fail();
+  }
+  return true;
+}
+
+bool ReadProfileFile(ProfileState& state, ProfileReporter& reporter) {
+  return ReadProfileFile(QString::fromStdU16String(state.ProfileFileName), state.Profile, &state.Library,
+                         ProfileProgram::KeyCfgTool, reporter);
+}
+
+bool WriteProfileFile(const ProfileState& state, ProfileReporter& reporter) {
+  return WriteProfileFile(QString::fromStdU16String(state.ProfileFileName), state.Profile, state.Library,
+                          reporter);
+}
+
+}  // namespace v72
