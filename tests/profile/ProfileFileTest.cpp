@@ -9,6 +9,7 @@
 
 #include "ProfileFile.h"
 #include "ProfileFixture.h"
+#include "QtPrinters.h"
 #include "ProfileState.h"
 #include "RecordingReporter.h"
 
