@@ -58,32 +58,56 @@ QString ProfileFailureText(ProfileFailure failure, ProfileProgram program) {
   return {};
 }
 
-QByteArray SerializeProfile(const KeyProfile& profile, const MacroLibrary& library) {
-  const std::size_t n = std::min(library.Count(), MaxMacroCount);
-  QByteArray out(static_cast<qsizetype>(ProfileFileSize(n)), '\0');
-  char* p = out.data();
+namespace {
 
+// Produces the file's bytes piece by piece, so a large library never needs a second
+// whole-file buffer. `sink` returns false to stop.
+template <typename Sink>
+bool EmitProfile(const KeyProfile& profile, const MacroLibrary& library, Sink&& sink) {
+  const std::size_t n = std::min(library.Count(), MaxMacroCount);
+  QByteArray fixed(static_cast<qsizetype>(FixedPartSize), '\0');
+  char* p = fixed.data();
   std::memcpy(p, ProfileMagic, sizeof ProfileMagic);
   PutU16(p + CountOffset, static_cast<std::uint16_t>(n));
   for (std::size_t j = 0; j < SlotCount; ++j)
     PutU16(p + CodesOffset + 2 * j, static_cast<std::uint16_t>(profile.AssignCode[j] & 0xFFFF));
-
   char* slot = p + HeaderSize;
   for (const KeySlot& s : profile.keySlots) {
     std::memcpy(slot, s.action.data(), KeyActionSize);
     PutTextField(slot + KeyActionSize, s.displayText);
     slot += SlotRecordSize;
   }
+  if (!sink(fixed.constData(), fixed.size())) return false;
 
-  char* name = p + FixedPartSize;
-  char* body = name + NameRecordSize * n;
-  for (std::size_t i = 0; i < n; ++i) {
-    const MacroEntry& e = library.At(i);
-    PutTextField(name, e.name);
-    std::memcpy(body, e.body.data(), KeyActionSize);
-    name += NameRecordSize;
-    body += KeyActionSize;
+  constexpr std::size_t kChunk = 128;   // names per piece: 64 KiB
+  QByteArray piece;
+  for (std::size_t first = 0; first < n; first += kChunk) {
+    const std::size_t count = std::min(kChunk, n - first);
+    piece.fill('\0', static_cast<qsizetype>(count * NameRecordSize));
+    for (std::size_t i = 0; i < count; ++i)
+      PutTextField(piece.data() + i * NameRecordSize, library.At(first + i).name);
+    if (!sink(piece.constData(), piece.size())) return false;
   }
+  constexpr std::size_t kBodies = 2048;   // bodies per piece: 68 KiB
+  for (std::size_t first = 0; first < n; first += kBodies) {
+    const std::size_t count = std::min(kBodies, n - first);
+    piece.resize(static_cast<qsizetype>(count * KeyActionSize));
+    for (std::size_t i = 0; i < count; ++i)
+      std::memcpy(piece.data() + i * KeyActionSize, library.At(first + i).body.data(), KeyActionSize);
+    if (!sink(piece.constData(), piece.size())) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QByteArray SerializeProfile(const KeyProfile& profile, const MacroLibrary& library) {
+  QByteArray out;
+  out.reserve(static_cast<qsizetype>(ProfileFileSize(std::min(library.Count(), MaxMacroCount))));
+  EmitProfile(profile, library, [&](const char* data, qsizetype size) {
+    out.append(data, size);
+    return true;
+  });
   return out;
 }
 
@@ -179,11 +203,13 @@ bool WriteProfileFile(const QString& path, const KeyProfile& profile, const Macr
   // The count field has 16 bits; more macros would be silently dropped from the file.
   if (library.Count() > MaxMacroCount) return fail();
 
-  const QByteArray bytes = SerializeProfile(profile, library);
   QSaveFile file(path);
   // Never fall back to writing the target in place: a failure must leave the old file whole.
   file.setDirectWriteFallback(false);
-  const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+  const bool ok = file.open(QIODevice::WriteOnly) &&
+                  EmitProfile(profile, library,
+                              [&](const char* data, qsizetype size) { return file.write(data, size) == size; }) &&
+                  file.commit();
   if (!ok) {
     file.cancelWriting();
     return fail();
