@@ -1,8 +1,12 @@
 #include "ProfilePrint.h"
 
+#include <optional>
+
 #include <QString>
 
 #include "JsonWriter.h"
+#include "KeyCodes.h"
+#include "MacroEncoding.h"
 
 namespace v72 {
 
@@ -31,17 +35,23 @@ QByteArray KindName(std::uint8_t kind) {
 
 namespace {
 
-QByteArray Seconds(int tenths) { return QByteArray::number(tenths / 10.0, 'f', 1); }
+QByteArray Seconds(int tenths) { return QString::fromStdU16String(TenthsText(tenths)).toUtf8(); }
 
+QByteArray Utf8(const std::u16string& text) { return QString::fromStdU16String(text).toUtf8(); }
+
+// The events as the macro editor lists them: "A  press", then the delay line. Events the
+// editor would not list (no key name) still show, by their code, so nothing stored is hidden.
 void AppendAction(QByteArray& out, const KeyAction& action, const char* indent) {
   out += indent;
   out += KindName(action[KindByte]) + ", interval " + Seconds(action[IntervalByte]) + " s\n";
-  int n = 0;
   for (const ListedEvent& e : ListedEvents(action)) {
+    const EventFlags flags = static_cast<EventFlags>((e.release ? ReleaseBit : 0) | e.delay);
+    const std::optional<std::u16string> name = KeyNameOfCode(e.code);
+    const std::u16string label = name ? *name : u"code " + QString::number(e.code).toStdU16String();
     out += indent;
-    out += "  event " + QByteArray::number(++n) + ": code " + QByteArray::number(e.code) +
-           (e.release ? " release" : " press") + ", delay " + Seconds(e.delay) + " s" +
-           (e.last ? " (last)" : "") + "\n";
+    out += "  " + Utf8(EventLineText(label, flags)) + "\n";
+    out += indent;
+    out += "  " + Utf8(DelayLineText(flags)) + (e.last ? "  (last)" : "") + "\n";
   }
 }
 
@@ -50,6 +60,11 @@ void AppendEvents(JsonWriter& w, const KeyAction& action) {
   for (const ListedEvent& e : ListedEvents(action)) {
     w.BeginObject();
     w.Key("code"), w.Int(e.code);
+    w.Key("name");
+    if (const std::optional<std::u16string> name = KeyNameOfCode(e.code))
+      w.String(*name);
+    else
+      w.Null();
     w.Key("release"), w.Bool(e.release);
     w.Key("last"), w.Bool(e.last);
     w.Key("delay"), w.Int(e.delay);
