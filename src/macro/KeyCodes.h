@@ -3,6 +3,7 @@
 // set-1 scan codes a keystroke arrives with, and the decoded keystroke.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
