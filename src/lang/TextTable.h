@@ -43,7 +43,8 @@ std::u16string_view BuiltInText(int number);
 // TRecSingleDlg, TMacroMngDlg, TLoadingDlg.
 std::span<const std::string_view> FormNames();
 
-// The form's controls in lookup order; empty for a name that is not a form.
+// The form's controls in lookup order; empty for a name that is not a form. TForm1 looks up
+// its message numbers (FillMessageTexts) before these.
 std::span<const FormText> FormTexts(std::string_view form);
 
 // The numbers of the MessageTexts slots, in the order they are filled.

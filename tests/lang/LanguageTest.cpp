@@ -11,6 +11,7 @@
 
 #include "Language.h"
 #include "PackFixture.h"
+#include "SystemPaths.h"
 
 using namespace v72;
 using fixture::Bytes;
@@ -52,6 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"backslashes_are_no_separators", u"\"C:\\Tools\\KeyCfgTool.exe\" \"%1\"", u""},
         FolderCase{"empty_command", u"", u""},
         FolderCase{"no_command", std::nullopt, u"/current/dir"}));
+
+TEST(ProgramDirectory, SystemSourcesNameTheRunningProgramsFolder) {
+  const LanguageSources sources = SystemLanguageSources();
+  ASSERT_TRUE(sources.OpenCommand.has_value());
+  EXPECT_EQ(Q(ProgramDirectoryFrom(sources.OpenCommand, sources.CurrentDirectory)),
+            paths::FolderOf(paths::ExecutablePath()));
+}
 
 // ---- The language id in the text of number 0.
 
