@@ -10,4 +10,8 @@ namespace v72 {
 // reader's message on `err`.
 int RunPrintCommand(const LoaderOptions& options, std::FILE* out, std::FILE* err);
 
+// --print-keypad [PATH]: the key actions a simulated keypad's memory holds (default: the
+// simulated keypad the automatic transport uses).
+int RunPrintKeypadCommand(const LoaderOptions& options, std::FILE* out, std::FILE* err);
+
 }  // namespace v72

@@ -39,9 +39,11 @@ QByteArray Seconds(int tenths) { return QString::fromStdU16String(TenthsText(ten
 
 QByteArray Utf8(const std::u16string& text) { return QString::fromStdU16String(text).toUtf8(); }
 
+}  // namespace
+
 // The events as the macro editor lists them: "A  press", then the delay line. Events the
 // editor would not list (no key name) still show, by their code, so nothing stored is hidden.
-void AppendAction(QByteArray& out, const KeyAction& action, const char* indent) {
+void AppendActionText(QByteArray& out, const KeyAction& action, const char* indent) {
   out += indent;
   out += KindName(action[KindByte]) + ", interval " + Seconds(action[IntervalByte]) + " s\n";
   for (const ListedEvent& e : ListedEvents(action)) {
@@ -55,7 +57,7 @@ void AppendAction(QByteArray& out, const KeyAction& action, const char* indent) 
   }
 }
 
-void AppendEvents(JsonWriter& w, const KeyAction& action) {
+void AppendEventsJson(JsonWriter& w, const KeyAction& action) {
   w.BeginArray();
   for (const ListedEvent& e : ListedEvents(action)) {
     w.BeginObject();
@@ -73,8 +75,6 @@ void AppendEvents(JsonWriter& w, const KeyAction& action) {
   w.EndArray();
 }
 
-}  // namespace
-
 QByteArray ProfileText(const KeyProfile& profile, const MacroLibrary& library) {
   QByteArray out;
   out += "Macros: " + QByteArray::number(static_cast<qulonglong>(library.Count())) + "\n";
@@ -85,14 +85,14 @@ QByteArray ProfileText(const KeyProfile& profile, const MacroLibrary& library) {
       out += "  Key " + QByteArray::number(k + 1) + ": \"" +
              QString::fromStdU16String(s.displayText).toUtf8() + "\" (assign code " +
              QByteArray::number(profile.AssignCode[SlotIndex(m, k)]) + ")\n";
-      AppendAction(out, s.action, "    ");
+      AppendActionText(out, s.action, "    ");
     }
   }
   for (std::size_t i = 0; i < library.Count(); ++i) {
     const MacroEntry& e = library.At(i);
     out += "Macro " + QByteArray::number(static_cast<qulonglong>(i)) + ": \"" +
            QString::fromStdU16String(e.name).toUtf8() + "\"\n";
-    AppendAction(out, e.body, "    ");
+    AppendActionText(out, e.body, "    ");
   }
   return out;
 }
@@ -114,7 +114,7 @@ QByteArray ProfileJson(const KeyProfile& profile, const MacroLibrary& library) {
       w.Key("bytes"), w.Hex(s.action);
       w.Key("kind"), w.Int(s.action[KindByte]);
       w.Key("interval"), w.Int(s.action[IntervalByte]);
-      w.Key("events"), AppendEvents(w, s.action);
+      w.Key("events"), AppendEventsJson(w, s.action);
       w.EndObject();
     }
     w.EndArray();

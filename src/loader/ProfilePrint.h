@@ -25,6 +25,13 @@ std::vector<ListedEvent> ListedEvents(const KeyAction& action);
 // The play mode of byte 32 as a short phrase ("play once", "single key", ...).
 QByteArray KindName(std::uint8_t kind);
 
+class JsonWriter;
+
+// One action as the text form lists it, each line starting with `indent`.
+void AppendActionText(QByteArray& out, const KeyAction& action, const char* indent);
+// The action's events as a JSON array.
+void AppendEventsJson(JsonWriter& w, const KeyAction& action);
+
 QByteArray ProfileText(const KeyProfile& profile, const MacroLibrary& library);
 QByteArray ProfileJson(const KeyProfile& profile, const MacroLibrary& library);
 
