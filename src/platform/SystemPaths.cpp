@@ -24,8 +24,8 @@ std::optional<QString> ProfileOpenCommand(const QString& executablePath) {
 std::optional<QString> InstallationFolder(const QString& executablePath) {
   const QString folder = FolderOf(executablePath);
   if (folder.isEmpty()) return std::nullopt;
-  QDir dir(folder);
-  if (dir.dirName() == QLatin1String("bin") && dir.cdUp()) return dir.absolutePath();
+  const QFileInfo info(folder);
+  if (info.fileName() == QLatin1String("bin")) return info.path();
   return folder;
 }
 
