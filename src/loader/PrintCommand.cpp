@@ -7,20 +7,9 @@
 
 namespace v72 {
 
-namespace {
-
-class StreamReporter : public ProfileReporter {
- public:
-  explicit StreamReporter(std::FILE* err) : err_(err) {}
-  void ReportProfileFailure(ProfileFailure, const QString& text) override {
-    std::fprintf(err_, "%s\n", text.toLocal8Bit().constData());
-  }
-
- private:
-  std::FILE* err_;
-};
-
-}  // namespace
+void StreamReporter::ReportProfileFailure(ProfileFailure, const QString& text) {
+  std::fprintf(stream_, "%s\n", text.toLocal8Bit().constData());
+}
 
 int RunPrintCommand(const LoaderOptions& options, std::FILE* out, std::FILE* err) {
   if (options.files.isEmpty()) {

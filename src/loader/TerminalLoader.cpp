@@ -5,20 +5,11 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "PrintCommand.h"
+
 namespace v72 {
 
 namespace {
-
-class StderrReporter : public ProfileReporter {
- public:
-  explicit StderrReporter(std::FILE* err) : err_(err) {}
-  void ReportProfileFailure(ProfileFailure, const QString& text) override {
-    std::fprintf(err_, "%s\n", text.toLocal8Bit().constData());
-  }
-
- private:
-  std::FILE* err_;
-};
 
 // A bar redrawn in place on a terminal; a line per 10 % anywhere else (logs, pipes).
 class ProgressDisplay {
@@ -57,7 +48,7 @@ int RunTerminalLoader(const LoaderOptions& options, LoaderSession& session, std:
     std::fprintf(err, "%s\n", error.toLocal8Bit().constData());
     return ExitTransport;
   }
-  StderrReporter reporter(err);
+  StreamReporter reporter(err);
   if (!session.ReadProfile(options.ProfilePath(), reporter)) return ExitRefusedFile;
 
   std::fprintf(err, "Writing %s to %s\n", options.ProfilePath().toLocal8Bit().constData(),

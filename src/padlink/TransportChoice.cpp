@@ -50,6 +50,8 @@ Opened OpenTransport(const char* specText) {
       return {nullptr, NotUnderstood(spec)};
     return OpenHidKeypad(true, vendor, product, found);
   }
+  // A form without its path is a value not understood, like any other.
+  if ((spec.starts_with("sim:") || spec.starts_with("log:")) && spec.size() == 4) return {nullptr, NotUnderstood(spec)};
   if (spec.starts_with("sim:")) return OpenSimulatedKeypad(std::string(spec.substr(4)));
   if (spec.starts_with("log:")) return OpenReportLog(std::string(spec.substr(4)));
   return {nullptr, NotUnderstood(spec)};
