@@ -46,8 +46,13 @@ void DownloadDriver::OnTimer() {
   std::this_thread::sleep_until(due_);
 
   inTick_ = true;
-  const auto started = Clock::now();
-  const bool completed = sequence_.DownloadTick(send_);
+  // The pace is measured from the moment a report goes to the transport, as close to the
+  // wire as this side can see it.
+  Clock::time_point sent = Clock::now();
+  const bool completed = sequence_.DownloadTick([&](const WriteReport& report) {
+    sent = Clock::now();
+    return send_(report);
+  });
   inTick_ = false;
 
   Q_EMIT Progress(sequence_.GaugeValue, sequence_.GaugeMaximum);
@@ -56,7 +61,7 @@ void DownloadDriver::OnTimer() {
     return;
   }
   if (!sequence_.Running()) return;   // stopped from a slot of Progress
-  due_ = started + kTick;
+  due_ = sent + kTick;
   Arm();
 }
 
