@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include <QGuiApplication>
+
 #include <QDir>
 
 #include "SystemPaths.h"
@@ -41,9 +43,17 @@ QFontDatabase::WritingSystem WritingSystemOf(int charset) {
 }
 
 QFont MakeLanguageFont(const LanguageFont& font) {
-  QFont f(ToQString(font.face), font.pointSize);
+  const QString face = ToQString(font.face);
+  QFont f(face, font.pointSize);
   // Lets font matching fall back to a plain sans face when the named one is missing.
   f.setStyleHint(QFont::SansSerif);
+  // And when it is missing, a face that can show the pack's script comes next (the font
+  // database needs the application's font system, so only when it is up).
+  const QFontDatabase::WritingSystem script = WritingSystemOf(font.charset);
+  if (script != QFontDatabase::Any && QGuiApplication::instance() && !QFontDatabase::hasFamily(face)) {
+    const QStringList able = QFontDatabase::families(script);
+    if (!able.isEmpty()) f.setFamilies({face, able.first()});
+  }
   return f;
 }
 

@@ -59,7 +59,7 @@ QString LoaderHelpText() {
   text += QStringLiteral(
       "\nExit status:\n"
       "  0  every report was delivered (or the print succeeded)\n"
-      "  1  bad command line\n"
+      "  1  bad command line, or the output could not be written\n"
       "  2  no profile file given\n"
       "  3  the file cannot be read or is not a Veltrain 712 profile\n"
       "  4  another loader is running\n"

@@ -9,7 +9,7 @@ namespace v72 {
 // Exit statuses of V72CmdLoader; documented in --help and the README.
 enum LoaderExit : int {
   ExitOk = 0,
-  ExitUsage = 1,            // unknown option or bad combination
+  ExitUsage = 1,            // unknown option or bad combination; output not written
   ExitNoArgument = 2,       // no profile file given
   ExitRefusedFile = 3,      // the file cannot be read or is not a profile
   ExitAlreadyRunning = 4,   // another loader is running

@@ -1,5 +1,7 @@
 #include "LoaderSession.h"
 
+#include <unistd.h>
+
 #include <QDir>
 
 #include "LoaderOptions.h"
@@ -29,9 +31,10 @@ LoaderSession::~LoaderSession() = default;
 
 QString LoaderSession::LockFilePath() {
   // The user's runtime folder; without one (a bare terminal session) the temporary folder.
-  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::tempPath();
-  return folder + QStringLiteral("/V72CmdLoader.lock");
+  // (per user there: another user's lock in a shared folder could not be cleared).
+  const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!folder.isEmpty() && QDir(folder).exists()) return folder + QStringLiteral("/V72CmdLoader.lock");
+  return QDir::tempPath() + QStringLiteral("/V72CmdLoader-%1.lock").arg(::getuid());
 }
 
 bool LoaderSession::AcquireInstanceLock() {

@@ -1,9 +1,12 @@
 #include "TerminalLoader.h"
 
+#include <csignal>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QSocketNotifier>
 
 #include "PrintCommand.h"
 
@@ -36,6 +39,50 @@ class ProgressDisplay {
   int next_ = 10;
 };
 
+// While the download runs, SIGINT and SIGTERM stop it as closing the dialog would, so the
+// end is said and the status tells. The handler only writes a byte to a pipe; the event
+// loop does the rest.
+class StopOnSignals {
+ public:
+  explicit StopOnSignals(LoaderSession& session) {
+    if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    writeEnd_ = pipe_[1];
+    notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, &session, [&session, this] {
+      char drain[16];
+      while (::read(pipe_[0], drain, sizeof drain) > 0) {
+      }
+      session.StopDownload();
+    });
+    struct sigaction action {};
+    action.sa_handler = [](int) {
+      const char byte = 1;
+      [[maybe_unused]] const ssize_t n = ::write(writeEnd_, &byte, 1);
+    };
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, &oldInt_);
+    ::sigaction(SIGTERM, &action, &oldTerm_);
+  }
+  ~StopOnSignals() {
+    if (!notifier_) return;
+    ::sigaction(SIGINT, &oldInt_, nullptr);
+    ::sigaction(SIGTERM, &oldTerm_, nullptr);
+    writeEnd_ = -1;
+    notifier_.reset();
+    ::close(pipe_[0]);
+    ::close(pipe_[1]);
+  }
+  StopOnSignals(const StopOnSignals&) = delete;
+  StopOnSignals& operator=(const StopOnSignals&) = delete;
+
+ private:
+  static inline volatile std::sig_atomic_t writeEnd_ = -1;
+  int pipe_[2] = {-1, -1};
+  std::unique_ptr<QSocketNotifier> notifier_;
+  struct sigaction oldInt_ {};
+  struct sigaction oldTerm_ {};
+};
+
 }  // namespace
 
 int RunTerminalLoader(const LoaderOptions& options, LoaderSession& session, std::FILE* err) {
@@ -61,6 +108,7 @@ int RunTerminalLoader(const LoaderOptions& options, LoaderSession& session, std:
     if (!completed) progress.Interrupted();
     loop.quit();
   });
+  const StopOnSignals stopOnSignals(session);
   session.StartDownload();
   loop.exec();
 

@@ -85,8 +85,8 @@ void TV72CmdLdrDlg::FormCreate() {
 }
 
 bool TV72CmdLdrDlg::event(QEvent* e) {
-  if (e->type() == static_cast<QEvent::Type>(WM_OPENPROFILE)) {
-    OpenProfile(static_cast<OpenProfileEvent*>(e)->CommandLine);
+  if (auto* open = dynamic_cast<OpenProfileEvent*>(e); open && e->type() == static_cast<QEvent::Type>(WM_OPENPROFILE)) {
+    OpenProfile(open->CommandLine);
     return true;
   }
   return QDialog::event(e);

@@ -22,12 +22,6 @@ bool HaveDisplay() {
          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-// SIGINT/SIGTERM in the terminal: stop the download like closing the dialog does.
-v72::LoaderSession* g_session = nullptr;
-void StopOnSignal(int) {
-  if (g_session) QMetaObject::invokeMethod(g_session, [] { g_session->StopDownload(); }, Qt::QueuedConnection);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,12 +63,7 @@ int main(int argc, char** argv) {
     return v72::ExitAlreadyRunning;
   }
 
-  if (!gui) {
-    g_session = &session;
-    std::signal(SIGINT, StopOnSignal);
-    std::signal(SIGTERM, StopOnSignal);
-    return v72::RunTerminalLoader(options, session, stderr);
-  }
+  if (!gui) return v72::RunTerminalLoader(options, session, stderr);
 
   v72::QtPrompt prompt;
   v72::TV72CmdLdrDlg dialog(session, prompt);

@@ -87,11 +87,15 @@ Opened OpenSimulatedKeypad(const std::string& path) {
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    errno = EINVAL;
     return {nullptr, "The simulated keypad " + path + " is not a regular file"};
   }
-  // A new memory starts zeroed; an existing one keeps what earlier downloads wrote.
-  if (st.st_size < static_cast<off_t>(KeypadMemorySize) && ::ftruncate(fd, KeypadMemorySize) != 0) {
+  // A new memory starts zeroed; an existing one keeps what earlier downloads wrote. Any
+  // other file (a profile named by mistake, say) is left alone.
+  if (st.st_size != 0 && st.st_size != static_cast<off_t>(KeypadMemorySize)) {
+    ::close(fd);
+    return {nullptr, "The simulated keypad " + path + " is not a keypad memory file (768 bytes)"};
+  }
+  if (st.st_size == 0 && ::ftruncate(fd, KeypadMemorySize) != 0) {
     Opened failed{nullptr, Why("Cannot size the simulated keypad", path)};
     ::close(fd);
     return failed;
@@ -101,8 +105,12 @@ Opened OpenSimulatedKeypad(const std::string& path) {
 
 Opened OpenReportLog(const std::string& path) {
   if (path.empty()) return {nullptr, "log: needs a path, as in log:/tmp/reports.bin"};
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  // Without O_NONBLOCK a FIFO nobody reads would hang the open for ever.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+  if (fd < 0 && errno == ENXIO) return {nullptr, "Nothing reads the report log FIFO " + path};
   if (fd < 0) return {nullptr, Why("Cannot open the report log", path)};
+  // Reports are then written blocking, one at a time, as on any file.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return {std::make_unique<ReportLog>(fd, path), {}};
 }
 

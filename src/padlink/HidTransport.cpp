@@ -38,12 +38,16 @@ bool IsKeypad(const hid_device_info* d, bool byId, std::uint16_t vendor, std::ui
 Opened OpenHidKeypad(bool byId, std::uint16_t vendor, std::uint16_t product, bool& found) {
   found = false;
   if (hid_init() != 0) return {nullptr, "The HID library could not be started"};
+  // A keypad may show several interfaces under one name (keys, media keys, its vendor
+  // channel); the reports belong on the vendor page, 0xFF00, when there is one.
   std::string path;
+  bool vendorPage = false;
   hid_device_info* all = hid_enumerate(byId ? vendor : 0, byId ? product : 0);
   for (const hid_device_info* d = all; d; d = d->next) {
-    if (IsKeypad(d, byId, vendor, product) && d->path) {
+    if (!IsKeypad(d, byId, vendor, product) || !d->path) continue;
+    if (path.empty() || (!vendorPage && d->usage_page == 0xFF00)) {
       path = d->path;
-      break;
+      vendorPage = d->usage_page == 0xFF00;
     }
   }
   hid_free_enumeration(all);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "ProfileState.h"
@@ -166,7 +167,9 @@ bool ReadAnnounced(QFile& file, QByteArray& bytes) {
       std::memcmp(bytes.constData(), ProfileMagic, sizeof ProfileMagic) != 0)
     return true;
   const std::size_t n = ReadU16(reinterpret_cast<const std::uint8_t*>(bytes.constData()) + CountOffset);
-  return readUpTo(static_cast<qsizetype>(ProfileFileSize(n)));
+  // A file too short for what its header announces is refused without reading it.
+  const qsizetype announced = static_cast<qsizetype>(ProfileFileSize(n));
+  return file.size() < announced || readUpTo(announced);
 }
 
 }  // namespace
@@ -178,8 +181,9 @@ bool ReadProfileFile(const QString& path, KeyProfile& profile, MacroLibrary* lib
     return false;
   };
 
+  // Only a regular file: a FIFO or device could block the reader or never end.
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return fail(ProfileFailure::OpenForRead);
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return fail(ProfileFailure::OpenForRead);
   QByteArray bytes;
   if (!ReadAnnounced(file, bytes)) return fail(ProfileFailure::OpenForRead);
   file.close();

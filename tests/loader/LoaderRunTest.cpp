@@ -139,6 +139,8 @@ TEST_P(LoaderRefuses, EndsAtOnceWithItsStatusAndSendsNothing) {
   ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
   junk.write("not a profile at all");
   junk.close();
+  ASSERT_EQ(::mkfifo(path("fifo").toLocal8Bit().constData(), 0600), 0);
+  const QByteArray profileBefore = fixture::readAll(path("p.V72"));
 
   QStringList args;
   for (QString a : GetParam().args) args << a.replace("@", dir.path());
@@ -147,6 +149,7 @@ TEST_P(LoaderRefuses, EndsAtOnceWithItsStatusAndSendsNothing) {
   EXPECT_EQ(r.status, GetParam().status) << r.err.toStdString();
   EXPECT_TRUE(r.err.contains(GetParam().says)) << r.err.toStdString();
   EXPECT_EQ(fixture::readAll(path("reports.bin")), QByteArray());
+  EXPECT_EQ(fixture::readAll(path("p.V72")), profileBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -156,7 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
         QuickCase{"no_argument_terminal", "log:@/reports.bin", {"--no-gui"}, 2, "No profile file given"},
         QuickCase{"missing_file", "log:@/reports.bin", {"--no-gui", "@/none.V72"}, 3, ".V72 File open for read failed"},
         QuickCase{"not_a_profile", "log:@/reports.bin", {"--no-gui", "@/junk.V72"}, 3, "Unsupported file"},
+        QuickCase{"profile_is_a_fifo", "log:@/reports.bin", {"--no-gui", "@/fifo"}, 3, ".V72 File open for read failed"},
         QuickCase{"bad_keypad_value", "usb", {"--no-gui", "@/p.V72"}, 5, "sim:PATH"},
+        QuickCase{"log_fifo_nobody_reads", "log:@/fifo", {"--no-gui", "@/p.V72"}, 5, "Nothing reads"},
+        QuickCase{"sim_on_a_profile", "sim:@/p.V72", {"--no-gui", "@/p.V72"}, 5, "not a keypad memory file"},
         QuickCase{"keypad_cannot_open", "sim:@/p.V72/keypad.bin", {"--no-gui", "@/p.V72"}, 5, "simulated keypad"}),
     [](const auto& info) { return std::string(info.param.name); });
 
