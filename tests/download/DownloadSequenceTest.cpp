@@ -79,6 +79,14 @@ class DownloadSequenceTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) completions += seq.DownloadTick(send) ? 1 : 0;
     return completions;
   }
+  // Every report holds its key's chunk, in key and chunk order.
+  void ExpectAllReportsOf(const KeyProfile& p) {
+    ASSERT_EQ(rec.sent.size(), 135u);
+    for (int key = 0; key < KeyCount; ++key)
+      for (int chunk = 0; chunk < 9; ++chunk)
+        EXPECT_EQ(rec.sent[static_cast<std::size_t>(9 * key + chunk)], ExpectedReport(p, key, chunk))
+            << "key " << key << " chunk " << chunk;
+  }
 
   DownloadSequence seq;
   Recorder rec;
@@ -127,12 +135,7 @@ TEST_F(DownloadSequenceTest, Sends135ReportsAtTheMappedAddressesWithTheKeysBytes
   const KeyProfile p = MarkedProfile();
   Start(p);
   EXPECT_EQ(Tick(DownloadReportCount), 1);
-  ASSERT_EQ(rec.sent.size(), 135u);
-
-  for (int key = 0; key < KeyCount; ++key)
-    for (int chunk = 0; chunk < 9; ++chunk)
-      EXPECT_EQ(rec.sent[static_cast<std::size_t>(9 * key + chunk)], ExpectedReport(p, key, chunk))
-          << "key " << key << " chunk " << chunk;
+  ExpectAllReportsOf(p);
 
   // The documented run of addresses: 4, 8, ..., 36, 38, 42, ..., 548.
   std::vector<int> addresses;
@@ -244,11 +247,7 @@ TEST_P(LostReports, AreCountedWhileTheSequenceKeepsItsOrderAndPace) {
   Start(p);
   EXPECT_EQ(Tick(DownloadReportCount), 1);
 
-  ASSERT_EQ(rec.sent.size(), 135u);
-  for (int key = 0; key < KeyCount; ++key)
-    for (int chunk = 0; chunk < 9; ++chunk)
-      EXPECT_EQ(rec.sent[static_cast<std::size_t>(9 * key + chunk)], ExpectedReport(p, key, chunk))
-          << "key " << key << " chunk " << chunk;
+  ExpectAllReportsOf(p);
   EXPECT_EQ(seq.ReportsSent, 135);
   EXPECT_EQ(seq.ReportsLost, static_cast<int>(GetParam().failAt.size()));
   EXPECT_EQ(seq.GaugeValue, 270);
