@@ -1,6 +1,9 @@
 #include "LoaderOptions.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace v72 {
 
@@ -66,6 +69,22 @@ QString LoaderHelpText() {
       "  5  the keypad cannot be opened (see V72_KEYPAD)\n"
       "  6  reports were not delivered, or the download was stopped\n");
   return text;
+}
+
+bool HaveDisplay() {
+  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return true;
+  const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (!wayland.isEmpty()) {
+    const QString socket = wayland.startsWith(u'/') ? wayland : qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/' + wayland;
+    if (QFileInfo::exists(socket)) return true;
+  }
+  const QString x = qEnvironmentVariable("DISPLAY");
+  if (x.isEmpty()) return false;
+  // ":N" and "unix:N" are local: their socket tells whether a server is there. A remote
+  // display cannot be told without connecting; trust it.
+  static const QRegularExpression local(QStringLiteral("^(unix)?:(\\d+)(\\.\\d+)?$"));
+  const QRegularExpressionMatch m = local.match(x);
+  return !m.hasMatch() || QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + m.captured(2));
 }
 
 }  // namespace v72

@@ -34,4 +34,8 @@ bool ParseLoaderOptions(const QStringList& arguments, LoaderOptions& options, QS
 
 QString LoaderHelpText();
 
+// Whether a window can be shown: a platform chosen by QT_QPA_PLATFORM, a Wayland socket, or
+// an X display whose local socket exists (a stale DISPLAY would make the dialog abort).
+bool HaveDisplay();
+
 }  // namespace v72

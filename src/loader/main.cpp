@@ -14,16 +14,6 @@
 #include "TerminalLoader.h"
 #include "V72LdrCtl.h"
 
-namespace {
-
-// No display to open a window on: run in the terminal instead.
-bool HaveDisplay() {
-  return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   // A report log may be a FIFO whose reader goes away: that is a lost report, not a crash.
   std::signal(SIGPIPE, SIG_IGN);
@@ -37,7 +27,7 @@ int main(int argc, char** argv) {
   const bool parsed = v72::ParseLoaderOptions(arguments, options, error);
 
   const bool gui = parsed && !options.noGui && !options.help && !options.version && !options.print &&
-                   !options.printKeypad && HaveDisplay();
+                   !options.printKeypad && v72::HaveDisplay();
   std::unique_ptr<QCoreApplication> app =
       gui ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
 

@@ -166,6 +166,20 @@ INSTANTIATE_TEST_SUITE_P(
         QuickCase{"keypad_cannot_open", "sim:@/p.V72/keypad.bin", {"--no-gui", "@/p.V72"}, 5, "simulated keypad"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(LoaderRun, AStaleDisplayMeansTheTerminal) {
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("QT_QPA_PLATFORM");
+  env.remove("WAYLAND_DISPLAY");
+  env.insert("DISPLAY", ":987");   // no X server there
+  env.insert("XDG_RUNTIME_DIR", path("run"));
+  p.setProcessEnvironment(env);
+  p.start(QStringLiteral(V72_TEST_BIN_DIR "/V72CmdLoader"), QStringList{});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  EXPECT_EQ(p.exitCode(), 2);   // not an abort: the terminal's "no profile" instead of a window
+  EXPECT_TRUE(p.readAllStandardError().contains("No profile file given"));
+}
+
 TEST_F(LoaderRun, SecondLoaderEndsAtOnceAndTheFirstCanBeStopped) {
   QProcess* first = Start("sim:" + path("keypad.bin"), {"--no-gui", path("p.V72")});
   WaitForLock();
