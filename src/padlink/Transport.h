@@ -27,8 +27,8 @@ struct Opened {
   std::string error;                      // why, for the user
 };
 
-// `spec` is V72_KEYPAD's value (null or empty: auto).
-Opened OpenTransport(const char* spec);
+// `value` is V72_KEYPAD's value (null or empty: auto).
+Opened OpenTransport(const char* value);
 
 // $XDG_STATE_HOME/veltrain712/keypad.bin, with the usual default for XDG_STATE_HOME.
 std::string DefaultSimulatedKeypadPath();

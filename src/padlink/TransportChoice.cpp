@@ -23,38 +23,38 @@ bool ParseHex16(std::string_view s, std::uint16_t& out) {
   return true;
 }
 
-std::string NotUnderstood(std::string_view spec) {
-  return "V72_KEYPAD=\"" + std::string(spec) +
+std::string NotUnderstood(std::string_view value) {
+  return "V72_KEYPAD=\"" + std::string(value) +
          "\" is not understood; use auto, hid, hid:VVVV:PPPP (hex ids), sim:PATH or log:PATH";
 }
 
 }  // namespace
 
-Opened OpenTransport(const char* specText) {
-  const std::string_view spec = specText ? specText : "";
+Opened OpenTransport(const char* valueText) {
+  const std::string_view value = valueText ? valueText : "";
   bool found = false;
 
-  if (spec.empty() || spec == "auto") {
+  if (value.empty() || value == "auto") {
     Opened hid = OpenHidKeypad(false, 0, 0, found);
     // A keypad that is there but cannot be opened is an error, not a reason to pretend.
     if (hid.transport || found) return hid;
     return OpenSimulatedKeypad(DefaultSimulatedKeypadPath());
   }
-  if (spec == "hid") return OpenHidKeypad(false, 0, 0, found);
-  if (spec.starts_with("hid:")) {
-    const std::string_view ids = spec.substr(4);
+  if (value == "hid") return OpenHidKeypad(false, 0, 0, found);
+  if (value.starts_with("hid:")) {
+    const std::string_view ids = value.substr(4);
     const std::size_t colon = ids.find(':');
     std::uint16_t vendor = 0, product = 0;
     if (colon == std::string_view::npos || !ParseHex16(ids.substr(0, colon), vendor) ||
         !ParseHex16(ids.substr(colon + 1), product))
-      return {nullptr, NotUnderstood(spec)};
+      return {nullptr, NotUnderstood(value)};
     return OpenHidKeypad(true, vendor, product, found);
   }
   // A form without its path is a value not understood, like any other.
-  if ((spec.starts_with("sim:") || spec.starts_with("log:")) && spec.size() == 4) return {nullptr, NotUnderstood(spec)};
-  if (spec.starts_with("sim:")) return OpenSimulatedKeypad(std::string(spec.substr(4)));
-  if (spec.starts_with("log:")) return OpenReportLog(std::string(spec.substr(4)));
-  return {nullptr, NotUnderstood(spec)};
+  if ((value.starts_with("sim:") || value.starts_with("log:")) && value.size() == 4) return {nullptr, NotUnderstood(value)};
+  if (value.starts_with("sim:")) return OpenSimulatedKeypad(std::string(value.substr(4)));
+  if (value.starts_with("log:")) return OpenReportLog(std::string(value.substr(4)));
+  return {nullptr, NotUnderstood(value)};
 }
 
 }  // namespace v72::transfer

@@ -148,28 +148,17 @@ bool ParseProfile(std::span<const std::uint8_t> bytes, KeyProfile& profile,
 
 namespace {
 
-// Reads no more than the file can hold: the header first, then exactly the records it
-// announces. Returns false on a read error; a short file yields fewer bytes.
+// Reads no more than the file can hold: the header, then exactly the records it announces
+// (nothing more when the file is too short for them). False on a read error.
 bool ReadAnnounced(QFile& file, QByteArray& bytes) {
-  auto readUpTo = [&](qsizetype want) {
-    while (bytes.size() < want) {
-      const qsizetype got = bytes.size();
-      bytes.resize(want);
-      const qint64 r = file.read(bytes.data() + got, want - got);
-      if (r < 0) return false;
-      bytes.resize(got + r);
-      if (r == 0) break;
-    }
-    return true;
-  };
-  if (!readUpTo(static_cast<qsizetype>(HeaderSize))) return false;
-  if (bytes.size() < static_cast<qsizetype>(HeaderSize) ||
-      std::memcmp(bytes.constData(), ProfileMagic, sizeof ProfileMagic) != 0)
-    return true;
-  const std::size_t n = ReadU16(reinterpret_cast<const std::uint8_t*>(bytes.constData()) + CountOffset);
-  // A file too short for what its header announces is refused without reading it.
-  const qsizetype announced = static_cast<qsizetype>(ProfileFileSize(n));
-  return file.size() < announced || readUpTo(announced);
+  bytes = file.read(static_cast<qint64>(HeaderSize));
+  if (bytes.size() == static_cast<qsizetype>(HeaderSize) &&
+      std::memcmp(bytes.constData(), ProfileMagic, sizeof ProfileMagic) == 0) {
+    const std::size_t n = ReadU16(reinterpret_cast<const std::uint8_t*>(bytes.constData()) + CountOffset);
+    const qint64 announced = static_cast<qint64>(ProfileFileSize(n));
+    if (file.size() >= announced) bytes += file.read(announced - static_cast<qint64>(HeaderSize));
+  }
+  return file.error() == QFileDevice::NoError;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "FormLanguage.h"
 #include "PackFixture.h"
+#include "TestApplication.h"
 
 using namespace v72;
 
@@ -57,13 +58,7 @@ struct Form1 {
 
 class FormLanguageTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "lang_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
-  }
-  static void TearDownTestSuite() { app.reset(); }
+  static void SetUpTestSuite() { EnsureApplication(); }
 
   void loadPack(const fixture::Bytes& bytes) {
     ASSERT_TRUE(dir.isValid());
@@ -71,7 +66,6 @@ class FormLanguageTest : public ::testing::Test {
     ASSERT_TRUE(SetUpLanguage(language, fixture::SourcesFor(dir.path())));
   }
 
-  static inline std::unique_ptr<QApplication> app;
   QTemporaryDir dir;
   LanguageState language;
 };

@@ -16,6 +16,7 @@
 #include "ProfileFixture.h"
 #include "Prompt.h"
 #include "QtPrinters.h"
+#include "TestApplication.h"
 #include "V72LdrCtl.h"
 
 using namespace v72;
@@ -37,12 +38,7 @@ class RecordingPrompt : public Prompt {
 
 class LoaderDialog : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "loader_tests";
-    static char* argv[] = {name, nullptr};
-    if (!qApp) new QApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { EnsureApplication(); }
   void SetUp() override { ASSERT_TRUE(fixture::ProfileBytes().writeTo(dir.filePath("p.V72"))); }
 
   // Creates the dialog (which registers with the transfer library), posts the command line

@@ -8,6 +8,7 @@
 #include "SkinApply.h"
 #include "SkinData.h"
 #include "SystemPaths.h"
+#include "TestApplication.h"
 
 using namespace v72;
 
@@ -36,10 +37,7 @@ TEST(SkinData, BrokenOrMissingFilesGiveThePlainLook) {
 }
 
 TEST(SkinApply, OnlyWellFormedColoursReachTheStyleSheet) {
-  static int argc = 1;
-  static char name[] = "platform_tests";
-  static char* argv[] = {name, nullptr};
-  if (!qApp) new QApplication(argc, argv);
+  EnsureApplication();
   QWidget form;
   auto* gauge = new QProgressBar(&form);
   gauge->setProperty(SkinDataNameProperty, "gauge");
